@@ -53,7 +53,8 @@ QuantityTexts CalculateQuantity(const QuantityEntries& entries) {
   }
   v.unit = TradingUnit(entries.unitIndex);
   if (!RunGuarded([&] { ComputeWholeLots(v); })) {
-    texts.tradableShares = kZeroText;
+    // Built as a string first: assigning the view trips a false -Wrestrict in GCC 12.
+    texts.tradableShares = std::string(kZeroText);
   }
   texts.remainingPower = FormatGrouped(v.remainingPower);
   if (const std::string_view message = SignMessage(v); !message.empty()) {
