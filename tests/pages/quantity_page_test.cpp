@@ -9,7 +9,6 @@ namespace {
 class QuantityPageTest : public WindowTest {
  protected:
   void calculate() const { QTest::mouseClick(control("Button1"), Qt::LeftButton); }
-  void clickUnit(int index) const { QTest::mouseClick(units()->item(index), Qt::LeftButton); }
 };
 
 TEST_F(QuantityPageTest, ChoosingAnotherTradingUnitRecalculatesAtOnce) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -12,6 +13,11 @@
 
 #include "shell/form1.h"
 #include "shell/radio_group.h"
+
+// Failure output shows texts as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 // A fresh, shown and active window for each test, with its controls found by
 // their names, as a user or a screen reader would find them.
@@ -34,6 +40,8 @@ class WindowTest : public testing::Test {
   QString text(const char* labelName) const { return control<QLabel>(labelName)->text(); }
   QTabWidget* pages() const { return control<QTabWidget>("PageControl1"); }
   pelorin::RadioGroup* units() const { return control<pelorin::RadioGroup>("RadioGroup1"); }
+
+  void clickUnit(int index) const { QTest::mouseClick(units()->item(index), Qt::LeftButton); }
 
   void type(const char* editName, const QString& text) const {
     QLineEdit* edit = control<QLineEdit>(editName);
