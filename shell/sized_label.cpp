@@ -4,9 +4,7 @@
 
 namespace pelorin {
 
-SizedLabel::SizedLabel(QWidget* parent) : QLabel(parent) {
-  setAutoFillBackground(true);
-}
+SizedLabel::SizedLabel(QWidget* parent) : QLabel(parent) {}
 
 void SizedLabel::setText(const QString& text) {
   QLabel::setText(text);

@@ -109,6 +109,23 @@ TEST_F(WindowTest, LabelsKeepTheirAnchoredEdge) {
   }
 }
 
+// A number's descenders (the tail of ",") reach the bottom line of its frame,
+// so the numbers are drawn after their frames, without a background that
+// would cut the line. The heading alone fills its background, to interrupt
+// the page frame's top line like a group caption.
+TEST_F(WindowTest, NumbersDrawOverTheirFramesAndTheHeadingInterruptsThePageFrame) {
+  const std::pair<const char*, const char*> stacked[] = {{"Label10", "Bevel2"},
+                                                         {"Label16", "Bevel3"},
+                                                         {"Label12", "Bevel4"},
+                                                         {"Label18", "Bevel5"},
+                                                         {"Label24", "Bevel1"}};
+  const QObjectList& order = control("TabSheet2")->children();
+  for (const auto& [above, below] : stacked) {
+    EXPECT_GT(order.indexOf(control(above)), order.indexOf(control(below))) << above;
+    EXPECT_EQ(control(above)->autoFillBackground(), std::string_view(above) == "Label24") << above;
+  }
+}
+
 TEST_F(WindowTest, FontsHaveTheirPixelHeightsInTheJapaneseFace) {
   struct Font {
     const char* name;
