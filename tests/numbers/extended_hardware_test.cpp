@@ -16,6 +16,7 @@
 #include <random>
 #include <string>
 
+#include "extended_ops.h"
 #include "numbers/extended.h"
 #include "numbers/failures.h"
 
@@ -72,8 +73,6 @@ std::string Describe(const Extended& x) {
   return text;
 }
 
-enum class Op { kAdd, kSubtract, kMultiply };
-
 const char* OpName(Op op) {
   switch (op) {
     case Op::kAdd:
@@ -91,34 +90,16 @@ const char* OpName(Op op) {
 long double HardwareApply(long double a, Op op, long double b) {
   volatile long double x = a;
   volatile long double y = b;
-  volatile long double result = 0;
-  switch (op) {
-    case Op::kAdd:
-      result = x + y;
-      break;
-    case Op::kSubtract:
-      result = x - y;
-      break;
-    case Op::kMultiply:
-      result = x * y;
-      break;
-  }
+  volatile long double result = Apply<long double>(x, op, y);
   return result;
 }
 
 std::optional<Extended> SoftwareApply(const Extended& a, Op op, const Extended& b) {
   try {
-    switch (op) {
-      case Op::kAdd:
-        return a + b;
-      case Op::kSubtract:
-        return a - b;
-      case Op::kMultiply:
-        return a * b;
-    }
+    return Apply(a, op, b);
   } catch (const ArithmeticFailure&) {
+    return std::nullopt;
   }
-  return std::nullopt;
 }
 
 struct Tally {

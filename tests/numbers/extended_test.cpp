@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "extended_ops.h"
 #include "numbers/failures.h"
 
 namespace pelorin {
@@ -138,8 +139,6 @@ TEST(ExtendedTest, ConstructsReal48Exactly) {
   EXPECT_EQ(onePercent, Extended::FromInt64(703687441777) * Extended::FromDouble(0x1p-46));
 }
 
-enum class Op { kAdd, kSubtract, kMultiply };
-
 struct ArithmeticCase {
   const char* name;
   Bits a;
@@ -147,18 +146,6 @@ struct ArithmeticCase {
   Bits b;
   std::optional<Bits> expected;  // empty: the operation must fail
 };
-
-Extended Apply(const Extended& a, Op op, const Extended& b) {
-  switch (op) {
-    case Op::kAdd:
-      return a + b;
-    case Op::kSubtract:
-      return a - b;
-    case Op::kMultiply:
-      return a * b;
-  }
-  return {};
-}
 
 void RunArithmeticCases(const ArithmeticCase* begin, const ArithmeticCase* end) {
   for (const ArithmeticCase* c = begin; c != end; ++c) {
