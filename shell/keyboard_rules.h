@@ -9,7 +9,8 @@ namespace pelorin {
 
 // The keys that hold across the whole window, wherever the focus is on it:
 // - Enter (main or keypad) without Shift, Ctrl or Alt clicks the default
-//   button of the page that is showing, and goes no further;
+//   button of the page that is showing; with one of them it clicks nothing;
+//   either way it goes no further;
 // - Ctrl+Tab and Ctrl+Shift+Tab show the next and the previous page; when
 //   the focus was inside the page left, it moves to the first control of the
 //   page shown.
