@@ -16,7 +16,7 @@
 #include <random>
 #include <string>
 
-#include "extended_ops.h"
+#include "extended_test_support.h"
 #include "numbers/extended.h"
 #include "numbers/failures.h"
 
@@ -63,14 +63,6 @@ Extended FromHardware(long double value) {
 bool SameBits(const Extended& a, const Extended& b) {
   return a.negative() == b.negative() && a.biasedExponent() == b.biasedExponent() &&
          a.significand() == b.significand();
-}
-
-std::string Describe(const Extended& x) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%c%04X:%016llX", x.negative() ? '-' : '+',
-                static_cast<unsigned>(x.biasedExponent()),
-                static_cast<unsigned long long>(x.significand()));
-  return text;
 }
 
 const char* OpName(Op op) {

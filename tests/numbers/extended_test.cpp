@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "extended_ops.h"
+#include "extended_test_support.h"
 #include "numbers/failures.h"
 
 namespace pelorin {
@@ -29,14 +29,6 @@ struct Bits {
 
 Extended Make(const Bits& b) {
   return Extended::FromBits(b.negative, b.exponent, b.significand);
-}
-
-std::string Describe(const Extended& x) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%c exp %04X sig %016llX", x.negative() ? '-' : '+',
-                static_cast<unsigned>(x.biasedExponent()),
-                static_cast<unsigned long long>(x.significand()));
-  return text;
 }
 
 void ExpectBits(const Extended& actual, const Bits& expected) {
