@@ -5,7 +5,6 @@
 #include <array>
 #include <compare>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <optional>
 #include <string>
